@@ -64,6 +64,9 @@ struct ShownDialog {
 QMessageBox* BuildMessageBox(const QString& text, MsgDlgType type, MsgDlgButtons buttons,
                              MsgDlgBtn defaultButton, QWidget* owner = nullptr);
 
+// The modal result that pressing the given button gives.
+int ResultOfButton(MsgDlgBtn button);
+
 // Test seam: with a responder installed no box is shown; the responder gets the
 // request and answers with a modal result. An empty responder restores the real box.
 using Responder = std::function<int(const ShownDialog&)>;
