@@ -1,0 +1,17 @@
+#include "handlers.h"
+
+#include <algorithm>
+
+namespace appserver {
+
+void RegisterEchoMethods(HandlerTable& t)
+{
+    t["EchoString"] = [](CallContext& c) { return QJsonArray{c.args.text(0)}; };
+    t["ReverseString"] = [](CallContext& c) {
+        QString s = c.args.text(0);
+        std::reverse(s.begin(), s.end());
+        return QJsonArray{s};
+    };
+}
+
+} // namespace appserver
