@@ -49,8 +49,10 @@ IniFile::IniFile(QString path)
 {
     QFile file(path_);
     existed_ = file.exists();
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        unreadable_ = existed_;
         return;
+    }
     QByteArray data = file.readAll();
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
@@ -151,6 +153,11 @@ bool IniFile::writeBool(const QString& section, const QString& key, bool value)
 
 bool IniFile::save(QString* error) const
 {
+    if (unreadable_) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be read, so it is not replaced").arg(path_);
+        return false;
+    }
     QSaveFile file(path_);
     const bool ok = file.open(QIODevice::WriteOnly)
         && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)

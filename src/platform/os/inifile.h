@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // A small INI file: "[section]" lines and "key=value" lines, written as UTF-8
 // text exactly as given, so any plain INI reader understands it. Sections and
 // keys are matched without regard to case. A value with blanks at either end,
@@ -10,7 +12,9 @@
 // so it reads back unchanged. Lines this class does not change stay as they were.
 class IniFile {
 public:
-    // Reads the file if it exists; a missing or unreadable file reads as empty.
+    // Reads the file if it exists; a missing file reads as empty. A file that
+    // exists but cannot be read also reads as empty, and save() then refuses to
+    // replace it, so its contents are never lost.
     explicit IniFile(QString path);
 
     const QString& path() const { return path_; }
@@ -38,4 +42,5 @@ private:
     QString path_;
     QStringList lines_;
     bool existed_ = false;
+    bool unreadable_ = false;
 };

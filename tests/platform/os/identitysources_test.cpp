@@ -2,6 +2,7 @@
 
 #include "fakefiles.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -120,6 +121,27 @@ TEST_F(DiskSerial, NoPhysicalDiskIsAnError)
     MakeFakeFolder(root.path(), "sys/block/loop0");
     addDisk("zram0");
     EXPECT_THROW(serial(), DiskSerialError);
+}
+
+} // namespace
+
+namespace {
+
+// The real sources of this machine answer in their text forms and never crash;
+// the disk serial may only fail with its own error.
+TEST(SystemSources, AnswerInTheirTextForms)
+{
+    const SystemIdentitySources sources;
+    const QString mac = sources.macAddress();
+    EXPECT_TRUE(mac.isEmpty() || QRegularExpression("^([0-9A-F]{2}-){5}[0-9A-F]{2}$").match(mac).hasMatch())
+        << mac.toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d{1,3}(\\.\\d{1,3}){3}$").match(sources.localIpAddress()).hasMatch());
+    EXPECT_FALSE(sources.computerName().contains('.'));
+    try {
+        const QString serial = sources.diskSerial();
+        EXPECT_EQ(serial, serial.toUpper());
+    } catch (const DiskSerialError&) {
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -106,6 +107,19 @@ TEST_F(Ini, FailedSaveReportsAndKeepsTheOldFile)
     QString error;
     EXPECT_FALSE(ini.save(&error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(Ini, UnreadableFileIsNotReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the owner-only mode does not stop the superuser";
+    WriteFakeFile(dir.path(), "ayar.ini", "[kullanici]\nisim=ALI\n");
+    QFile::setPermissions(path(), QFileDevice::WriteOwner);
+    IniFile ini(path());
+    ini.writeString(section, "sifre", "X");
+    EXPECT_FALSE(ini.save());
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(bytes(), QByteArray("[kullanici]\nisim=ALI\n"));
 }
 
 } // namespace
