@@ -62,7 +62,7 @@ void TAwait::Await(TProc continuation)
 
 void TAwait::Await(TProc continuation, QObject* context)
 {
-    Start(std::move(continuation), true, context, nullptr);
+    Start(std::move(continuation), context != nullptr, context, nullptr);
 }
 
 void TAwait::Await(TProc continuation, std::shared_ptr<TLoadState> state)

@@ -36,7 +36,7 @@ public:
     virtual void Await(TProc continuation) = 0;
 
     // As above, but the continuation is skipped when `context` has been
-    // destroyed by the time it would run.
+    // destroyed by the time it would run (a null context guards nothing).
     virtual void Await(TProc continuation, QObject* context) = 0;
 
     // As above with the load state: guarded by its window (when it has one), and
