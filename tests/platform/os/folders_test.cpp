@@ -7,6 +7,15 @@
 
 namespace {
 
+// Puts an environment variable back as it was, set or not.
+struct RestoredVariable {
+    explicit RestoredVariable(const char* n) : name(n), wasSet(qEnvironmentVariableIsSet(n)), value(qgetenv(n)) {}
+    ~RestoredVariable() { wasSet ? qputenv(name, value) : qunsetenv(name); }
+    const char* name;
+    bool wasSet;
+    QByteArray value;
+};
+
 class Folders : public ::testing::Test {
 protected:
     void TearDown() override { folders::SetBaseFolder({}); }
@@ -29,8 +38,7 @@ TEST_F(Folders, ProductFoldersAreCreatedBelowTheTestBase)
 
 TEST_F(Folders, XdgVariablesChooseTheRealBaseFolders)
 {
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    const RestoredVariable config("XDG_CONFIG_HOME"), data("XDG_DATA_HOME");
     qputenv("XDG_CONFIG_HOME", (base.path() + "/cfg/").toUtf8());
     qputenv("XDG_DATA_HOME", (base.path() + "/share").toUtf8());
 
@@ -41,9 +49,6 @@ TEST_F(Folders, XdgVariablesChooseTheRealBaseFolders)
     // A relative value is not a base folder: the home folder's default applies.
     qputenv("XDG_CONFIG_HOME", "relative/cfg");
     EXPECT_EQ(folders::platform::RoamingConfigBase(), QDir::homePath() + "/.config");
-
-    qputenv("XDG_CONFIG_HOME", oldConfig);
-    qputenv("XDG_DATA_HOME", oldData);
 }
 
 } // namespace
