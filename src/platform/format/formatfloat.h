@@ -17,7 +17,9 @@ inline constexpr const char* kMoneyFormat = "#,###,##0.00";
 QLocale CurrentLocale();
 void SetCurrentLocale(const QLocale& locale);
 
-// FormatFloat(pattern, value): an empty pattern gives the general format.
+// FormatFloat(pattern, value): an empty pattern gives the general format, and so do values
+// of 1E18 and more and non-finite ones ("INF", "-INF", "NAN"). Patterns are compiled once
+// per thread and kept.
 QString FormatFloat(const QString& pattern, double value, const QLocale& locale = CurrentLocale());
 
 // General format: at most 15 significant digits, no thousands separators,
@@ -29,5 +31,6 @@ QString FormatGeneral(double value, const QLocale& locale = CurrentLocale());
 double StrToFloat(const QString& text, bool* ok = nullptr, const QLocale& locale = CurrentLocale());
 
 // Format with "#,###,##.00" (or ".000"), strip the thousands separators, read back.
+// Non-finite values come back unchanged.
 double RoundTwoDecimals(double value, const QLocale& locale = CurrentLocale());
 double RoundThreeDecimals(double value, const QLocale& locale = CurrentLocale());
