@@ -51,6 +51,7 @@ public:
     int rowCount() const { return int(nulls_.size()); }
 
     void reserve(int rows);
+    void reserveText(size_t bytes) { text_.reserve(bytes); }
     void clear();
 
     bool isNull(int row) const { return nulls_[size_t(row)] != 0; }
