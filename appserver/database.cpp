@@ -1,5 +1,7 @@
 #include "database.h"
 
+#include "domainrules.h"
+
 #include <sqlite3.h>
 
 namespace appserver {
@@ -60,6 +62,46 @@ QVariant column(sqlite3_stmt* st, int i)
     }
 }
 
+// The client's money rules as SQL functions, so queries compute line amounts
+// exactly as the screens do: ROUND2(x), NETAFTER(gross, r1, r2, r3, r4),
+// INDYAZI(r1, r2, r3, r4) and FOLD(text).
+void round2Fn(sqlite3_context* ctx, int, sqlite3_value** v)
+{
+    sqlite3_result_double(ctx, Round2(sqlite3_value_double(v[0])));
+}
+
+void netAfterFn(sqlite3_context* ctx, int, sqlite3_value** v)
+{
+    sqlite3_result_double(ctx, ApplyDiscounts(sqlite3_value_double(v[0]), sqlite3_value_double(v[1]),
+                                              sqlite3_value_double(v[2]), sqlite3_value_double(v[3]),
+                                              sqlite3_value_double(v[4])));
+}
+
+void indYaziFn(sqlite3_context* ctx, int, sqlite3_value** v)
+{
+    const QByteArray text = DiscountText(sqlite3_value_double(v[0]), sqlite3_value_double(v[1]),
+                                         sqlite3_value_double(v[2]), sqlite3_value_double(v[3]))
+                                .toUtf8();
+    sqlite3_result_text(ctx, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+}
+
+void foldFn(sqlite3_context* ctx, int, sqlite3_value** v)
+{
+    const QString in = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v[0])),
+                                         sqlite3_value_bytes(v[0]));
+    const QByteArray text = FoldForSearch(in).toUtf8();
+    sqlite3_result_text(ctx, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+}
+
+void registerFunctions(sqlite3* db)
+{
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(db, "ROUND2", 1, flags, nullptr, round2Fn, nullptr, nullptr);
+    sqlite3_create_function(db, "NETAFTER", 5, flags, nullptr, netAfterFn, nullptr, nullptr);
+    sqlite3_create_function(db, "INDYAZI", 4, flags, nullptr, indYaziFn, nullptr, nullptr);
+    sqlite3_create_function(db, "FOLD", 1, flags, nullptr, foldFn, nullptr, nullptr);
+}
+
 struct StatementGuard {
     sqlite3_stmt* st;
     ~StatementGuard() { sqlite3_finalize(st); }
@@ -76,6 +118,7 @@ Connection::Connection(const QString& file)
         throw DatabaseError(("cannot open " + file + ": " + msg).toStdString());
     }
     sqlite3_busy_timeout(FDb, 30000);
+    registerFunctions(FDb);
     exec("PRAGMA journal_mode=WAL");
     // FULL makes every commit durable on its own: a kill right after an answer
     // loses nothing the client was told had been saved.

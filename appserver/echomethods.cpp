@@ -6,11 +6,11 @@ namespace appserver {
 
 void RegisterEchoMethods(HandlerTable& t)
 {
-    t["EchoString"] = [](CallContext& c) { return QJsonArray{c.args.text(0)}; };
+    t["EchoString"] = [](CallContext& c) { return Answer{QJsonValue(c.args.text(0))}; };
     t["ReverseString"] = [](CallContext& c) {
         QString s = c.args.text(0);
         std::reverse(s.begin(), s.end());
-        return QJsonArray{s};
+        return Answer{QJsonValue(s)};
     };
 }
 

@@ -121,8 +121,22 @@ QByteArray AnswerCall(const QString& methodName, const QByteArray& body, const H
             *logLine = CallLogLine(*m, args.values());
         auto lease = state.database().borrow();
         CallContext ctx{args, *lease, state};
-        const QJsonArray result = h->second(ctx);
-        return QJsonDocument(QJsonObject{{"result", result}}).toJson(QJsonDocument::Compact);
+        const Answer answer = h->second(ctx);
+        std::string out = "{\"result\":[";
+        for (size_t i = 0; i < answer.size(); ++i) {
+            if (i)
+                out += ',';
+            if (const auto* raw = std::get_if<RawJson>(&answer[i])) {
+                out += raw->text;
+            } else {
+                // A lone value is written as a one-element array without its brackets.
+                const QByteArray one = QJsonDocument(QJsonArray{std::get<QJsonValue>(answer[i])})
+                                           .toJson(QJsonDocument::Compact);
+                out.append(one.constData() + 1, size_t(one.size() - 2));
+            }
+        }
+        out += "]}";
+        return QByteArray::fromStdString(out);
     } catch (const CallError& e) {
         if (logLine && logLine->isEmpty())
             *logLine = methodName + " (rejected)";

@@ -10,6 +10,9 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
 
 namespace appserver {
 
@@ -37,6 +40,19 @@ public:
     QJsonObject fields(int i) const { return FValues.at(i).toObject().value("fields").toObject(); }
     bool isNull(int i) const { return FValues.at(i).isNull(); }
     const QJsonArray& values() const { return FValues; }
+    // A record parameter decoded into its class R; a null parameter gives a
+    // default record. A malformed record is the caller's error.
+    template <class R>
+    R record(int i) const
+    {
+        if (FValues.at(i).isNull())
+            return R();
+        try {
+            return R::fromJson(FValues.at(i));
+        } catch (const std::exception& e) {
+            throw CallError(QString::fromStdString(e.what()));
+        }
+    }
     const catalogue::Method& method() const { return FMethod; }
 
 private:
@@ -52,9 +68,17 @@ struct CallContext {
     ServerState& state;
 };
 
+// One element of an answer: a plain JSON value, or JSON text made by a codec
+// (tables), put into the answer as it is.
+struct RawJson {
+    std::string text;
+};
+using AnswerValue = std::variant<QJsonValue, RawJson>;
+
 // A handler answers the out parameters in catalogue order followed by the
 // method's result (nothing for a procedure): the "result" array of the answer.
-using Handler = std::function<QJsonArray(CallContext&)>;
+using Answer = std::vector<AnswerValue>;
+using Handler = std::function<Answer(CallContext&)>;
 
 // Handlers by method name; each family of methods registers its own.
 using HandlerTable = std::map<QString, Handler>;
