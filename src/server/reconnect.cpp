@@ -20,7 +20,12 @@ bool ReconnectServer(dsclient::DSConnection& connection, bool showMessage)
         }
     }
     if (showMessage)
-        ShowMessageDialog(QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"), MsgDlgType::Error,
-                          mbOK, mbOK);
+        ShowConnectionFailureMessage();
     return false;
+}
+
+void ShowConnectionFailureMessage()
+{
+    ShowMessageDialog(QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"), MsgDlgType::Error, mbOK,
+                      mbOK);
 }

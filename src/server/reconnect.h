@@ -12,5 +12,8 @@ class DSConnection;
 // shown on the main thread while the worker waits).
 bool ReconnectServer(dsclient::DSConnection& connection, bool showMessage);
 
+// The one message of a server that cannot be reached (error, OK).
+void ShowConnectionFailureMessage();
+
 inline constexpr int kReconnectAttempts = 11;
 inline constexpr int kReconnectPauseMs = 500;

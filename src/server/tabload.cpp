@@ -1,5 +1,7 @@
 #include "server/tabload.h"
 
+#include "server/reconnect.h"
+
 #include "platform/widgets/busypicture.h"
 #include "platform/widgets/messagedialog.h"
 
@@ -7,8 +9,6 @@
 #include <QItemSelectionModel>
 
 namespace {
-
-const QString kConnectionMessage = QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!");
 
 // setModel() gives the view a fresh selection model each time and leaves the
 // old one alive; drop it when the view made it, so repeated loads do not pile
@@ -105,7 +105,7 @@ void TabLoad::restore(bool hata)
     if (m_spec.followUp)
         m_spec.followUp(hata);
     if (hata)
-        ShowMessageDialog(kConnectionMessage, MsgDlgType::Error, mbOK, mbOK);
+        ShowConnectionFailureMessage();
     if (self)
         emit finished(hata);
 }
