@@ -14,18 +14,19 @@
 namespace appserver {
 
 // The clients registered on the callback channel and the messages waiting for
-// them. A client is known by its manager id, callback id and the connection
-// it polls on, so clients that all use the same manager id still each get
+// them. A client is known by its manager id and the security token it polls
+// with (without a token, by its connection), so clients that all use the same
+// manager id still each get
 // every broadcast.
 class CallbackHub {
 public:
     struct ClientKey {
         QString managerId;
-        QString callbackId;
+        QString token; // the security token the client polls with
         QString peer; // address:port of the polling connection
         bool operator<(const ClientKey& o) const
         {
-            return std::tie(managerId, callbackId, peer) < std::tie(o.managerId, o.callbackId, o.peer);
+            return std::tie(managerId, token, peer) < std::tie(o.managerId, o.token, o.peer);
         }
     };
 
