@@ -1,0 +1,11 @@
+#include "calltool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunCallTool(app.arguments().mid(1), out, err);
+}
