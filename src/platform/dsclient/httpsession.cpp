@@ -124,7 +124,10 @@ HttpSession::Answer HttpSession::post(const std::string& url, const QByteArray& 
     curl_easy_setopt(easy, CURLOPT_POST, 1L);
     curl_easy_setopt(easy, CURLOPT_POSTFIELDS, jsonBody.constData());
     curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(jsonBody.size()));
-    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    // Answers come uncompressed: compressing a large table costs the server far
+    // more time than sending it (brotli took over a minute for a 37 MB packet),
+    // and decoding runs at memory speed.
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, nullptr);
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(connectTimeoutMs));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(totalTimeoutMs));
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &WriteBody);
