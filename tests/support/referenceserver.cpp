@@ -95,6 +95,15 @@ void ReferenceServer::stop()
     process_.reset();
 }
 
+void ReferenceServer::kill()
+{
+    if (process_) {
+        process_->kill();
+        process_->waitForFinished(20000);
+    }
+    process_.reset();
+}
+
 bool ReferenceServer::isRunning() const
 {
     return process_ && process_->state() == QProcess::Running;

@@ -29,6 +29,8 @@ public:
 
     // Stops the server (a server that is down); start() brings it back on the same port.
     void stop();
+    // Kills the server without warning, as a crash or power loss would.
+    void kill();
     void start();
     bool isRunning() const;
 
