@@ -2,20 +2,23 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSplitter;
-class QTableView;
 class QToolButton;
 class QAction;
 class QMenu;
 class ClientDataSet;
+class CustomerGrid;
 class DataTable;
 class DataSetModel;
 class TSonucBilgisi;
+class TServerMethods1Client;
 namespace dsclient {
 class DSConnection;
 }
@@ -83,10 +86,12 @@ private:
     void SearchCustomers();
     void ListCustomersByState(int code);
     void showCustomers(DataTable table);
+    bool callServer(const std::function<void(TServerMethods1Client&)>& call);
     void focusSearchBox();
     void ChooseCustomer();
     int focusedRow() const;
     QString focusedText(const char* field) const;
+    void setDetail(const char* label, const QString& text);
 
     dsclient::DSConnection& bag;
     TSonucBilgisi& bilgim;
@@ -104,7 +109,7 @@ public:
     QToolButton* hazirlanditus = nullptr;
     QToolButton* sevktus = nullptr;
     QLineEdit* NEdit1 = nullptr;
-    QTableView* cxGrid1DBTableView1 = nullptr;
+    CustomerGrid* cxGrid1DBTableView1 = nullptr;
     QSplitter* splitter = nullptr;
     QGroupBox* cariBilgileri = nullptr;
     QPushButton* Button1 = nullptr;
