@@ -45,7 +45,9 @@ public:
     QLabel* bilgi = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
 
-    // The download's tunables, fixed by the update service.
+    // The version number of this program, shown beside the server's.
+    static constexpr int kProgramVersion = 1;
+    // The download's time-outs.
     static constexpr int kConnectTimeoutMs = 60000;
     // A response that sends nothing for this long counts as timed out.
     static constexpr int kResponseTimeoutMs = 60000;
@@ -60,9 +62,11 @@ private:
 
     void NetHTTPClient1ReceiveData(qint64 contentLength, qint64 readCount);
     void NetHTTPClient1RequestError(const QString& error);
-    void downloadFinished();
+    void downloadFinished(const QString& target);
     void saveFailed(const QString& error);
     void showLatestProgress();
+    void postProgress();
+    void download(QString target);
 
     QString url_;
     bool basladi_ = false;
