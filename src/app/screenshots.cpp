@@ -1,9 +1,15 @@
 #include "app/screenshots.h"
 
-#include <QCoreApplication>
+#include "app/tform1.h"
+#include "login/girisformu.h"
+#include "platform/os/processend.h"
+
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -45,44 +51,75 @@ bool Save(QWidget* window, const QString& dir, const QString& name)
     return true;
 }
 
-// Waits until the window is exposed and its size has settled (a maximised
-// window may be resized once more by the window manager), then shoots.
-void WhenSettled(QWidget* window, std::function<void()> shoot)
+bool Exposed(QWidget* window)
+{
+    return window->isVisible() && window->windowHandle() && window->windowHandle()->isExposed();
+}
+
+// Checks every 200 ms (also inside modal loops) until `ready` holds and the
+// window's size has settled (a window manager may resize it once more), then
+// shoots; after a minute it shoots anyway.
+void WhenSettled(std::function<QWidget*()> window, std::function<void(QWidget*)> shoot)
 {
     constexpr int kCheckMs = 200;
-    constexpr int kMaxChecks = 150; // shoot anyway after half a minute
-    auto* timer = new QTimer(window);
+    constexpr int kMaxChecks = 300;
+    auto* timer = new QTimer(qApp);
     timer->setInterval(kCheckMs);
     auto checks = std::make_shared<int>(0);
     auto lastSize = std::make_shared<QSize>();
-    QObject::connect(timer, &QTimer::timeout, window, [=] {
+    QObject::connect(timer, &QTimer::timeout, [=] {
         ++*checks;
-        const bool exposed = window->isVisible() && window->windowHandle()
-            && window->windowHandle()->isExposed();
-        const bool settled = exposed && window->size() == *lastSize;
-        *lastSize = window->size();
-        if (!settled && *checks < kMaxChecks)
+        QWidget* target = window();
+        const bool settled = target && Exposed(target) && target->size() == *lastSize;
+        *lastSize = target ? target->size() : QSize();
+        if (!settled && (*checks < kMaxChecks || !target))
             return;
         timer->stop();
         timer->deleteLater();
-        shoot();
+        shoot(target);
+    });
+    timer->start();
+}
+
+// A message box instead of the main window means the demo login failed.
+void ReportFailedLogin(const QString& dir)
+{
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(200);
+    QObject::connect(timer, &QTimer::timeout, [timer, dir] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !Exposed(box))
+            return;
+        timer->stop();
+        Save(box, dir, QStringLiteral("message.png"));
+        std::fprintf(stderr, "velkora: the demo login failed: %s\n", qPrintable(box->text()));
+        processend::EndProcessNow(1);
     });
     timer->start();
 }
 
 } // namespace
 
-void ScheduleScreenshots(QWidget* mainWindow, const QStringList& arguments)
+void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments)
 {
     const Options options = Parse(arguments);
     if (options.dir.isEmpty())
         return;
-    QPointer<QWidget> window(mainWindow);
-    WhenSettled(mainWindow, [window, options] {
-        if (!window)
-            return;
-        const bool saved = Save(window, options.dir, QStringLiteral("shell.png"));
-        if (options.quitAfter)
-            QCoreApplication::exit(saved ? 0 : 1);
+
+    WhenSettled([] { return qobject_cast<Tgirisform*>(QApplication::activeModalWidget()); },
+                [options](QWidget* login) {
+                    Save(login, options.dir, QStringLiteral("login.png"));
+                    ReportFailedLogin(options.dir);
+                    if (auto* button = login->findChild<QPushButton*>(QStringLiteral("Button1")))
+                        button->click();
+                });
+
+    QPointer<TForm1> window(mainWindow);
+    QObject::connect(mainWindow, &TForm1::homeContentLoaded, mainWindow, [window, options] {
+        WhenSettled([window]() -> QWidget* { return window.data(); }, [options](QWidget* shown) {
+            const bool saved = shown && Save(shown, options.dir, QStringLiteral("main.png"));
+            if (options.quitAfter)
+                QCoreApplication::exit(saved ? 0 : 1);
+        });
     });
 }

@@ -2,11 +2,15 @@
 
 #include <QStringList>
 
-class QWidget;
+class TForm1;
 
-// Demo screenshots, driven by the command line:
-//   --screenshot-dir DIR       write DIR/shell.png of the main window once it
-//                              is shown and laid out
+// The demo driver and its screenshots, driven by the command line:
+//   --screenshot-dir DIR       write DIR/login.png of the login window, press
+//                              "Giriş", then write DIR/main.png of the main
+//                              window once its home content has loaded and it
+//                              is laid out
 //   --quit-after-screenshots   then end the program with exit code 0
-// Without --screenshot-dir nothing happens.
-void ScheduleScreenshots(QWidget* mainWindow, const QStringList& arguments);
+// A message box during the login is written as DIR/message.png, its text
+// printed, and the program ends with 1. Without --screenshot-dir nothing happens.
+// Call before the start-up sequence runs.
+void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments);

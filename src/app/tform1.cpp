@@ -13,6 +13,8 @@
 #include "history/balancestab.h"
 #include "history/previousorderstab.h"
 #include "history/statementtab.h"
+#include "platform/dsclient/callbackchannel.h"
+#include "platform/dsclient/dsconnection.h"
 #include "platform/os/processend.h"
 #include "server/baglantiu.h"
 #include "platform/widgets/busypicture.h"
@@ -84,18 +86,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     if (QScreen* screen = this->screen())
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    FormCreate();
+
+    // The start-up sequence (FormCreate) configures and fills these.
+    bagc = std::make_unique<dsclient::DSConnection>();
+    sbilgi = std::make_unique<TSonucBilgisi>();
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::FormCreate()
-{
-    // The start-up sequence (login, user-type rules, home content, server
-    // notifications) begins here, before the window is first shown.
-    _acilisadet = 0;
-    sbilgi = std::make_unique<TSonucBilgisi>();
-}
 
 QWidget* TForm1::BuildHeader()
 {

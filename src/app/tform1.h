@@ -22,6 +22,10 @@ class CampaignProductsTab;
 class AnnouncementsTab;
 class BalancesTab;
 class VirtualPosTab;
+namespace dsclient {
+class CallbackChannel;
+class DSConnection;
+}
 
 // The main window: a shell hosting every screen of the dealer and the
 // salesperson. It owns the header, the search bar, the banner strips, the tab
@@ -40,9 +44,27 @@ public:
     // "Çıkış" in the general menu: asks the window to close.
     void G1Click();
 
+    // The start-up sequence (startup.cpp): login, user-type rules, home content,
+    // server notifications. Runs once, before the window is first shown; when
+    // the login does not succeed the process has ended inside it.
+    void FormCreate();
+    // Runs the login window and applies the user-type rules; false when the
+    // process was ended.
+    bool RunLoginAndApplyUserType();
+
+    // The home content, in its fixed order (homecontent.cpp). May run on any
+    // thread; each load hands its control changes to the main thread.
+    void LoadHomeContent();
+    // Header labels from the login record.
+    void AnaBilgiAl();
+    // Queues a reload of the home content for the main thread and returns at once.
+    void GeriBildirimAlQue();
+
     // State of the window.
-    // bagc, the one connection to the application server, joins here together
-    // with the start-up sequence that configures it.
+    // The one configured connection to the application server.
+    std::unique_ptr<dsclient::DSConnection> bagc;
+    // The server-notification channel, registered at the end of start-up.
+    std::unique_ptr<dsclient::CallbackChannel> DSClientCallbackChannelManager1;
 
     // The login record: created at start-up, filled by the login, kept for the
     // life of the process.
@@ -91,11 +113,14 @@ public:
     BalancesTab* balancesTab = nullptr;
     VirtualPosTab* virtualPosTab = nullptr;
 
+signals:
+    // The start-up load of the home content has ended (its continuation ran).
+    void homeContentLoaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
     QWidget* BuildHeader();
     QWidget* BuildSearchBar();
     QWidget* BuildTabs();
