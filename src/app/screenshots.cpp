@@ -3,7 +3,9 @@
 #include "app/tform1.h"
 #include "login/girisformu.h"
 #include "platform/os/processend.h"
+#include "sales/seccariu.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -98,6 +100,26 @@ void ReportFailedLogin(const QString& dir)
     timer->start();
 }
 
+// A salesperson's demo acts for the first customer of the full list.
+void ChooseFirstCustomer()
+{
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(200);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        auto* window = qobject_cast<Tseccari*>(QApplication::activeModalWidget());
+        if (!window || !Exposed(window))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        window->sBitBtn2Click(); // lists every customer
+        auto* grid = window->findChild<QAbstractItemView*>(QStringLiteral("cxGrid1DBTableView1"));
+        if (grid && grid->model() && grid->model()->rowCount() > 0)
+            grid->setCurrentIndex(grid->model()->index(0, 1));
+        window->Button1Click();
+    });
+    timer->start();
+}
+
 } // namespace
 
 void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments)
@@ -110,6 +132,7 @@ void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments)
                 [options](QWidget* login) {
                     Save(login, options.dir, QStringLiteral("login.png"));
                     ReportFailedLogin(options.dir);
+                    ChooseFirstCustomer();
                     if (auto* button = login->findChild<QPushButton*>(QStringLiteral("Button1")))
                         button->click();
                 });

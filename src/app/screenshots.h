@@ -11,6 +11,7 @@ class TForm1;
 //                              is laid out
 //   --quit-after-screenshots   then end the program with exit code 0
 // A message box during the login is written as DIR/message.png, its text
-// printed, and the program ends with 1. Without --screenshot-dir nothing happens.
+// printed, and the program ends with 1. A salesperson acts for the first
+// customer of the full list. Without --screenshot-dir nothing happens.
 // Call before the start-up sequence runs.
 void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments);

@@ -168,7 +168,7 @@ void Tgirisform::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), gradient);
     painter.setPen(Qt::white);
     QFont title = font();
-    title.setPointSize(title.pointSize() + 10);
+    title.setPixelSize(30);
     title.setBold(true);
     painter.setFont(title);
     painter.drawText(QRect(0, 60, width(), 60), Qt::AlignCenter, QStringLiteral("Velkora B2B"));
