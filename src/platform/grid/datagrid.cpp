@@ -5,6 +5,7 @@
 #include "platform/grid/gridcolumnsmodel.h"
 #include "platform/grid/griddelegate.h"
 #include "platform/grid/gridfilter.h"
+#include "platform/grid/gridgrouping.h"
 #include "platform/grid/gridheader.h"
 #include "platform/grid/gridlayout.h"
 
@@ -59,18 +60,20 @@ DataGrid::DataGrid(QWidget* parent)
     : QWidget(parent),
       source_(new DataSetModel(nullptr, this)),
       columnsModel_(new GridColumnsModel(this)),
-      rows_(new GridFilter(this))
+      rows_(new GridFilter(this)),
+      grouping_(new GridGrouping(this))
 {
     columnsModel_->setSourceModel(source_);
     rows_->setSourceModel(columnsModel_);
+    grouping_->setSourceModel(rows_);
 
     view_ = new GridTableView(this, this);
     view_->setObjectName(QStringLiteral("gridView"));
     header_ = new GridHeader(view_);
     header_->setObjectName(QStringLiteral("gridHeader"));
     view_->setHorizontalHeader(header_);
-    view_->setModel(rows_);
-    delegate_ = new GridDelegate(columnsModel_, rows_, view_);
+    view_->setModel(grouping_);
+    delegate_ = new GridDelegate(columnsModel_, [this](int viewRow) { return dataSetRow(viewRow); }, view_);
     view_->setItemDelegate(delegate_);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -83,7 +86,7 @@ DataGrid::DataGrid(QWidget* parent)
     header_->setDefaultAlignment(Qt::AlignCenter);
     view_->installEventFilter(this);
 
-    footer_ = new GridFooter(view_, this);
+    footer_ = new GridFooter(view_, rows_, this);
 
     customizeButton_ = new QToolButton(view_);
     customizeButton_->setObjectName(QStringLiteral("columnCustomizeButton"));
@@ -99,7 +102,7 @@ DataGrid::DataGrid(QWidget* parent)
     layout->addWidget(footer_);
 
     // A model reset rebuilds the header's sections: put the columns' state back.
-    connect(rows_, &QAbstractItemModel::modelReset, this, [this] {
+    connect(grouping_, &QAbstractItemModel::modelReset, this, [this] {
         applyColumnState();
         refreshFooter();
     });
@@ -118,8 +121,15 @@ DataGrid::DataGrid(QWidget* parent)
             showCustomizeMenu();
     });
     connect(customizeButton_, &QToolButton::clicked, this, &DataGrid::showCustomizeMenu);
-    connect(view_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { emit rowDoubleClicked(dataSetRow(index.row())); });
+    connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int row = dataSetRow(index.row());
+        if (row >= 0)
+            emit rowDoubleClicked(row);
+    });
+    connect(view_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (grouping_->rowKind(index.row()) == GridGrouping::GroupTitleRow)
+            grouping_->toggleGroup(index.row());
+    });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &DataGrid::onCurrentChanged);
 
     applyGridStyle(GridStyle::standard());
@@ -303,6 +313,49 @@ void DataGrid::applyColumnState()
     }
     header_->setFilteredColumns(filteredColumns());
     applying_ = false;
+    updateGroupSpans();
+}
+
+void DataGrid::updateGroupSpans()
+{
+    view_->clearSpans();
+    if (grouping_->groupColumn() < 0)
+        return;
+    const QList<int> shown = shownColumns();
+    if (shown.isEmpty())
+        return;
+    const int first = *std::min_element(shown.begin(), shown.end());
+    for (int r = 0; r < grouping_->rowCount(); ++r)
+        if (grouping_->rowKind(r) == GridGrouping::GroupTitleRow)
+            view_->setSpan(r, first, 1, grouping_->columnCount() - first);
+}
+
+void DataGrid::setGroupColumn(int column)
+{
+    grouping_->setGroupColumn(column);
+    setGroupSummaries(groupSummaries_);
+}
+
+int DataGrid::groupColumn() const
+{
+    return grouping_->groupColumn();
+}
+
+void DataGrid::setGroupSummaries(std::vector<FooterSummary> summaries)
+{
+    groupSummaries_ = std::move(summaries);
+    std::vector<std::pair<int, FooterSummary>> placed;
+    for (const FooterSummary& s : groupSummaries_) {
+        const int column = columnIndex(s.column);
+        if (column >= 0)
+            placed.emplace_back(column, s);
+    }
+    grouping_->setGroupSummaries(std::move(placed));
+}
+
+const GridGrouping* DataGrid::groupingModel() const
+{
+    return grouping_;
 }
 
 void DataGrid::setFooterSummaries(std::vector<FooterSummary> summaries)
@@ -387,14 +440,13 @@ QList<int> DataGrid::filteredColumns() const
 
 int DataGrid::rowCount() const
 {
-    return rows_->rowCount();
+    return grouping_->rowCount();
 }
 
 int DataGrid::dataSetRow(int viewRow) const
 {
-    if (viewRow < 0 || viewRow >= rows_->rowCount())
-        return -1;
-    return rows_->mapToSource(rows_->index(viewRow, 0)).row();
+    const QModelIndex shown = grouping_->mapToSource(grouping_->index(viewRow, 0));
+    return shown.isValid() ? rows_->mapToSource(shown).row() : -1;
 }
 
 int DataGrid::focusedRow() const
@@ -415,7 +467,7 @@ void DataGrid::focusRow(int row)
         return;
     const QList<int> shown = shownColumns();
     const int column = view_->currentIndex().isValid() ? view_->currentIndex().column() : (shown.isEmpty() ? 0 : shown.first());
-    const QModelIndex index = rows_->mapFromSource(columnsModel_->index(row, column));
+    const QModelIndex index = grouping_->mapFromSource(rows_->mapFromSource(columnsModel_->index(row, column)));
     if (index.isValid())
         view_->setCurrentIndex(index);
 }

@@ -14,6 +14,7 @@ class DataSetModel;
 class GridColumnsModel;
 class GridDelegate;
 class GridFilter;
+class GridGrouping;
 class GridHeader;
 class QMenu;
 class QTableView;
@@ -79,14 +80,21 @@ public:
     // Every shown column as wide as its content and caption need.
     void bestFit();
 
+    // Grouping by one column (-1: none), with a footer row under each group.
+    void setGroupColumn(int column);
+    int groupColumn() const;
+    void setGroupSummaries(std::vector<FooterSummary> summaries);
+
     // Header filters.
     QStringList filterValues(int column) const;
     void setColumnFilter(int column, const QString& value);
     void clearFilter();
 
-    // Rows the grid shows now (after filters).
+    // Rows the grid shows now: after the filters, with the title and footer rows
+    // of the groups when grouped.
     int rowCount() const;
-    // Dataset row of a shown row, and the focused row/column (-1 when none).
+    // Dataset row of a shown row (-1 for a group's own rows), and the focused
+    // row/column (-1 when none).
     int dataSetRow(int viewRow) const;
     int focusedRow() const;
     int focusedColumn() const;
@@ -106,6 +114,7 @@ public:
     QToolButton* customizeButton() const { return customizeButton_; }
     const GridColumnsModel* columnsModel() const { return columnsModel_; }
     const GridFilter* rowsModel() const { return rows_; }
+    const GridGrouping* groupingModel() const;
 
 signals:
     void rowDoubleClicked(int dataSetRow);
@@ -118,6 +127,7 @@ protected:
 private:
     void applyColumnState();
     void applyOptions();
+    void updateGroupSpans();
     void placeCustomizeButton();
     void showCustomizeMenu();
     void showFilterMenu(int column);
@@ -128,6 +138,7 @@ private:
     DataSetModel* source_;
     GridColumnsModel* columnsModel_;
     GridFilter* rows_;
+    GridGrouping* grouping_;
     QTableView* view_;
     GridHeader* header_;
     GridDelegate* delegate_;
@@ -141,6 +152,7 @@ private:
     std::vector<bool> offered_;
     std::vector<int> widths_; // 0: the header's default
     std::vector<FooterSummary> summaries_;
+    std::vector<FooterSummary> groupSummaries_;
     QPointer<ClientDataSet> detachedFrom_;
     bool detached_ = false;
     bool applying_ = false;

@@ -1,11 +1,11 @@
 #include "platform/grid/griddelegate.h"
 
 #include "platform/grid/gridcolumnsmodel.h"
+#include "platform/grid/gridgrouping.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSortFilterProxyModel>
 
 namespace {
 
@@ -74,8 +74,8 @@ void PaintPictureMark(QPainter& painter, const QRectF& r)
     painter.restore();
 }
 
-GridDelegate::GridDelegate(const GridColumnsModel* columns, const QSortFilterProxyModel* rows, QObject* parent)
-    : QStyledItemDelegate(parent), columns_(columns), rows_(rows)
+GridDelegate::GridDelegate(const GridColumnsModel* columns, std::function<int(int)> dataSetRow, QObject* parent)
+    : QStyledItemDelegate(parent), columns_(columns), dataSetRow_(std::move(dataSetRow))
 {
 }
 
@@ -119,8 +119,27 @@ void GridDelegate::paintBackground(QPainter* painter, const QStyleOptionViewItem
     painter->fillRect(option.rect, style_.rowBackground(index.row(), selected));
 }
 
+void GridDelegate::paintGroupRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                                 bool title) const
+{
+    painter->fillRect(option.rect, title ? style_.evenRow.darker(110) : style_.footerBackground);
+    QFont font = style_.font();
+    font.setBold(true);
+    painter->save();
+    painter->setFont(font);
+    painter->setPen(title ? style_.text : style_.footerText);
+    const Qt::Alignment align = title ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter;
+    painter->drawText(option.rect.adjusted(4, 0, -4, 0), int(align), index.data(Qt::DisplayRole).toString());
+    painter->restore();
+}
+
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    const int kind = index.data(GridGrouping::RowKindRole).toInt();
+    if (kind != GridGrouping::DataRow) {
+        paintGroupRow(painter, option, index, kind == GridGrouping::GroupTitleRow);
+        return;
+    }
     const ColumnSpec* spec = specOf(index);
     if (!spec) {
         QStyledItemDelegate::paint(painter, option, index);
@@ -182,7 +201,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         }
         GridCell cell;
         cell.dataSet = columns_->dataSet();
-        cell.row = rows_->mapToSource(index).row();
+        cell.row = dataSetRow_(index.row());
         cell.viewRow = index.row();
         cell.rect = option.rect;
         cell.selected = selected;

@@ -5,8 +5,9 @@
 
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 class GridColumnsModel;
-class QSortFilterProxyModel;
 
 // Paints a grid's cells by the display kind of their column: texts with their
 // alignment, icons without text, read-only check boxes, and cells the program
@@ -14,7 +15,9 @@ class QSortFilterProxyModel;
 class GridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    GridDelegate(const GridColumnsModel* columns, const QSortFilterProxyModel* rows, QObject* parent = nullptr);
+    // dataSetRow gives the dataset row of a shown row (-1 for a group's own rows).
+    GridDelegate(const GridColumnsModel* columns, std::function<int(int viewRow)> dataSetRow,
+                 QObject* parent = nullptr);
 
     void setGridStyle(const GridStyle& style) { style_ = style; }
     const GridStyle& gridStyle() const { return style_; }
@@ -29,9 +32,11 @@ protected:
 private:
     const ColumnSpec* specOf(const QModelIndex& index) const;
     void paintBackground(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    void paintGroupRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                       bool title) const;
 
     const GridColumnsModel* columns_;
-    const QSortFilterProxyModel* rows_;
+    std::function<int(int)> dataSetRow_;
     GridStyle style_;
     bool focusRectangle_ = true;
 };

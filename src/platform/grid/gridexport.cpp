@@ -156,6 +156,16 @@ std::vector<int> ExportRowOrder(const DataGrid& grid)
             return descending ? order > 0 : order < 0;
         });
     }
+    // A grouped grid is written group by group, every group expanded.
+    const int groupColumn = grid.groupColumn();
+    if (groupColumn >= 0 && groupColumn < model.columnCount()) {
+        std::vector<QVariant> keys(rows.size());
+        for (size_t r = 0; r < keys.size(); ++r)
+            keys[r] = model.index(int(r), groupColumn).data(Qt::UserRole);
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+            return GridFilter::compareValues(keys[size_t(a)], keys[size_t(b)]) < 0;
+        });
+    }
     return rows;
 }
 

@@ -7,20 +7,23 @@
 #include <QScrollBar>
 #include <QTableView>
 
-QString SummaryText(const FooterSummary& summary, const QAbstractItemModel& rows, int column)
+QString SummaryText(const FooterSummary& summary, const QAbstractItemModel& rows, int column,
+                    const std::vector<int>* only)
 {
+    const int count = only ? int(only->size()) : rows.rowCount();
     if (summary.kind == FooterSummary::Kind::Count)
-        return QString::number(rows.rowCount());
+        return QString::number(count);
     double sum = 0;
-    for (int r = 0; r < rows.rowCount(); ++r) {
-        const QVariant v = rows.index(r, column).data(Qt::UserRole);
+    for (int i = 0; i < count; ++i) {
+        const QVariant v = rows.index(only ? (*only)[size_t(i)] : i, column).data(Qt::UserRole);
         if (v.isValid())
             sum += v.toDouble();
     }
     return FormatFloat(summary.format, sum);
 }
 
-GridFooter::GridFooter(QTableView* view, QWidget* parent) : QWidget(parent), view_(view)
+GridFooter::GridFooter(QTableView* view, const QAbstractItemModel* rows, QWidget* parent)
+    : QWidget(parent), view_(view), rows_(rows)
 {
     setObjectName(QStringLiteral("gridFooter"));
     QHeaderView* header = view->horizontalHeader();
@@ -46,10 +49,9 @@ void GridFooter::setGridStyle(const GridStyle& style)
 void GridFooter::recompute()
 {
     texts_.assign(summaries_.size(), QString());
-    const QAbstractItemModel* rows = view_ ? view_->model() : nullptr;
-    if (rows)
+    if (rows_)
         for (size_t i = 0; i < summaries_.size(); ++i)
-            texts_[i] = SummaryText(summaries_[i].second, *rows, summaries_[i].first);
+            texts_[i] = SummaryText(summaries_[i].second, *rows_, summaries_[i].first);
     update();
 }
 

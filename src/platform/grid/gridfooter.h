@@ -20,9 +20,11 @@ struct FooterSummary {
     QString format = QStringLiteral("#,###,##0.00"); // sums go through FormatFloat with it
 };
 
-// The summary's text over the given rows of one column: the row count as a plain
-// number, or the sum of the raw values (nulls left out) formatted by the pattern.
-QString SummaryText(const FooterSummary& summary, const QAbstractItemModel& rows, int column);
+// The summary's text over the rows of one column (all rows of the model, or those
+// listed): the row count as a plain number, or the sum of the raw values (nulls
+// left out) formatted by the pattern.
+QString SummaryText(const FooterSummary& summary, const QAbstractItemModel& rows, int column,
+                    const std::vector<int>* only = nullptr);
 
 // The footer row under a table view: each summary drawn under its column, kept
 // aligned with the header sections as they are resized, hidden or scrolled.
@@ -30,7 +32,8 @@ QString SummaryText(const FooterSummary& summary, const QAbstractItemModel& rows
 class GridFooter : public QWidget {
     Q_OBJECT
 public:
-    explicit GridFooter(QTableView* view, QWidget* parent = nullptr);
+    // The summaries are taken over the rows model; the view gives the columns' places.
+    GridFooter(QTableView* view, const QAbstractItemModel* rows, QWidget* parent = nullptr);
 
     // Column index of the view for each summary.
     void setSummaries(std::vector<std::pair<int, FooterSummary>> summaries);
@@ -47,6 +50,7 @@ protected:
 
 private:
     QPointer<QTableView> view_;
+    const QAbstractItemModel* rows_;
     std::vector<std::pair<int, FooterSummary>> summaries_;
     std::vector<QString> texts_;
     GridStyle style_;

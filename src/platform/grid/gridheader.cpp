@@ -58,6 +58,8 @@ void GridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalI
     if (button.isEmpty())
         return;
     painter->save();
+    // A styled section may leave its padded content rectangle as the clip.
+    painter->setClipRect(rect);
     painter->setRenderHint(QPainter::Antialiasing);
     const bool active = filtered_.contains(logicalIndex);
     painter->setPen(QPen(QColor(255, 255, 255, 200), 1));
