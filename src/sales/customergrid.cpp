@@ -1,65 +1,48 @@
 #include "sales/customergrid.h"
 
-#include "platform/dataset/clientdataset.h"
-#include "platform/dataset/datasetmodel.h"
-
-#include <QHeaderView>
-#include <QMenu>
-#include <QSet>
+#include "platform/grid/datagrid.h"
 
 namespace {
 
-const QSet<QString>& offeredHidden()
+ColumnTable customerColumns()
 {
-    static const QSet<QString> names = {
-        "CARINO", "OZELKOD", "KOD1", "KOD2", "KOD3", "KOD4", "KOD5", "TEL1", "TEL2", "ILCE", "IL",
-        "GSM", "YETKILI", "INDIRIM", "VADE", "VADEKONTROLGUN", "VADEKONTROLAY", "VERGIDAIRESI", "VERGINO",
-        "ADRES1", "ADRES2", "ANAGRUP", "ALTGRUP", "FAX1", "FAX2", "EMAIL"};
-    return names;
+    constexpr auto shown = ColumnVisibility::Shown;
+    constexpr auto hidden = ColumnVisibility::HiddenOffered;
+    const std::pair<const char*, ColumnVisibility> columns[] = {
+        {"CARINO", hidden},         {"CARIKOD", shown},        {"CARIADI", shown},
+        {"SATICISI", shown},        {"TLBAKIYE", shown},       {"DURUM", shown},
+        {"OZELKOD", hidden},        {"KOD1", hidden},          {"KOD2", hidden},
+        {"KOD3", hidden},           {"KOD4", hidden},          {"KOD5", hidden},
+        {"TEL1", hidden},           {"TEL2", hidden},          {"ILCE", hidden},
+        {"IL", hidden},             {"GSM", hidden},           {"SEPET", shown},
+        {"YETKILI", hidden},        {"INDIRIM", hidden},       {"VADE", hidden},
+        {"VADEKONTROLGUN", hidden}, {"VADEKONTROLAY", hidden}, {"VERGIDAIRESI", hidden},
+        {"VERGINO", hidden},        {"ADRES1", hidden},        {"ADRES2", hidden},
+        {"ANAGRUP", hidden},        {"ALTGRUP", hidden},       {"FAX1", hidden},
+        {"FAX2", hidden},           {"EMAIL", hidden},         {"ALINDI", shown},
+        {"ONAYLANDI", shown},       {"GORULDU", shown},        {"HAZIRLANDI", shown},
+        {"PARCALIHAZIRLANDI", shown}};
+    ColumnTable table;
+    for (const auto& [field, visibility] : columns) {
+        ColumnSpec spec;
+        spec.field = QString::fromLatin1(field);
+        spec.visibility = visibility;
+        table.push_back(spec);
+    }
+    return table;
 }
 
 } // namespace
 
-CustomerGrid::CustomerGrid(DataSetModel* model, QWidget* parent) : QTableView(parent)
+DataGrid* CreateCustomerGrid(QWidget* parent)
 {
-    setModel(model);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setAlternatingRowColors(true);
-    horizontalHeader()->setFixedHeight(40);
-    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    verticalHeader()->hide();
-    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &CustomerGrid::showColumnMenu);
-}
-
-bool CustomerGrid::isOfferedHidden(const QString& fieldName)
-{
-    return offeredHidden().contains(fieldName.toUpper());
-}
-
-void CustomerGrid::applyColumns()
-{
-    QAbstractItemModel* m = model();
-    for (int c = 0; c < m->columnCount(); ++c)
-        setColumnHidden(c, isOfferedHidden(m->headerData(c, Qt::Horizontal).toString()));
-    resizeColumnsToContents();
-}
-
-void CustomerGrid::showColumnMenu(const QPoint& pos)
-{
-    QMenu menu(this);
-    QAbstractItemModel* m = model();
-    for (int c = 0; c < m->columnCount(); ++c) {
-        QAction* a = menu.addAction(m->headerData(c, Qt::Horizontal).toString());
-        a->setCheckable(true);
-        a->setChecked(!isColumnHidden(c));
-        connect(a, &QAction::toggled, this, [this, c](bool on) {
-            setColumnHidden(c, !on);
-            if (on)
-                resizeColumnToContents(c);
-        });
-    }
-    menu.exec(horizontalHeader()->mapToGlobal(pos));
+    auto* grid = new DataGrid(parent);
+    GridOptions options;
+    options.headerHeight = 40;
+    options.rowHeight = 24;
+    options.showFooter = true;
+    grid->setOptions(options);
+    grid->setColumns(customerColumns());
+    grid->setFooterSummaries({FooterSummary{QStringLiteral("CARIKOD"), FooterSummary::Kind::Count}});
+    return grid;
 }

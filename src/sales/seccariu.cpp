@@ -3,11 +3,12 @@
 #include "login/datasetutils.h"
 #include "platform/dataset/clientdataset.h"
 #include "platform/dataset/dataseterror.h"
-#include "platform/dataset/datasetmodel.h"
 #include "platform/dsclient/servercallerror.h"
+#include "platform/grid/datagrid.h"
 #include "platform/format/formatfloat.h"
 #include "platform/os/processend.h"
 #include "platform/widgets/messagedialog.h"
+#include "platform/widgets/uppercasevalidator.h"
 #include "sales/customergrid.h"
 #include "server/callframe.h"
 #include "server/proxim.h"
@@ -17,7 +18,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -65,7 +66,6 @@ Tseccari::Tseccari(dsclient::DSConnection& bag, TSonucBilgisi& bilgim, QWidget* 
     setWindowTitle(QStringLiteral("Cari Seçimi"));
     CARILER_ = new ClientDataSet(this);
     CARILER_->setObjectName("CARILER");
-    model_ = new DataSetModel(CARILER_, this);
     buildLayout();
 }
 
@@ -78,7 +78,7 @@ QToolButton* Tseccari::makeStateButton(const char* name, const QString& hint)
     b->setToolTip(hint);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setIconSize(QSize(32, 32));
-    b->setMinimumWidth(64);
+    b->setFixedSize(64, 60);
     b->setAutoRaise(true);
     return b;
 }
@@ -120,15 +120,7 @@ void Tseccari::buildLayout()
     NEdit1->setObjectName("NEdit1");
     NEdit1->setMinimumWidth(260);
     NEdit1->installEventFilter(this);
-    // Letters become capitals as they are typed.
-    connect(NEdit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString upper = text.toUpper();
-        if (upper == text)
-            return;
-        const int caret = NEdit1->cursorPosition() + int(upper.size() - text.size());
-        NEdit1->setText(upper);
-        NEdit1->setCursorPosition(qBound(0, caret, int(upper.size())));
-    });
+    NEdit1->setValidator(new UpperCaseValidator(NEdit1));
 
     auto* top = new QHBoxLayout;
     top->addWidget(sBitBtn2);
@@ -138,15 +130,12 @@ void Tseccari::buildLayout()
     top->addWidget(picture);
     top->addWidget(NEdit1);
 
-    cxGrid1DBTableView1 = new CustomerGrid(model_, this);
+    cxGrid1DBTableView1 = CreateCustomerGrid(this);
     cxGrid1DBTableView1->setObjectName("cxGrid1DBTableView1");
-    connect(cxGrid1DBTableView1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid() && current.row() < CARILER_->recordCount())
-                    CARILER_->moveTo(current.row());
-                cxGrid1DBTableView1FocusedRecordChanged();
-            });
-    connect(cxGrid1DBTableView1, &QAbstractItemView::doubleClicked, this, &Tseccari::cxGrid1DBTableView1DblClick);
+    cxGrid1DBTableView1->setDataSet(CARILER_);
+    connect(cxGrid1DBTableView1, &DataGrid::focusedRowChanged, this,
+            &Tseccari::cxGrid1DBTableView1FocusedRecordChanged);
+    connect(cxGrid1DBTableView1, &DataGrid::rowDoubleClicked, this, &Tseccari::cxGrid1DBTableView1DblClick);
 
     gridMenu = new QMenu(this);
     gridMenu->setObjectName("gridMenu");
@@ -164,19 +153,10 @@ void Tseccari::buildLayout()
         a->setObjectName(name);
         a->setEnabled(false);
     }
-    cxGrid1DBTableView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(cxGrid1DBTableView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        gridMenu->popup(cxGrid1DBTableView1->viewport()->mapToGlobal(pos));
-    });
-
-    footer = new QLabel(this);
-    footer->setObjectName("footer");
-
-    auto* gridColumn = new QWidget(this);
-    auto* gridLayout = new QVBoxLayout(gridColumn);
-    gridLayout->setContentsMargins(0, 0, 0, 0);
-    gridLayout->addWidget(cxGrid1DBTableView1);
-    gridLayout->addWidget(footer);
+    QTableView* view = cxGrid1DBTableView1->view();
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this,
+            [this, view](const QPoint& pos) { gridMenu->popup(view->viewport()->mapToGlobal(pos)); });
 
     cariBilgileri = new QGroupBox(QStringLiteral("Cari Bilgileri"), this);
     cariBilgileri->setObjectName("cariBilgileri");
@@ -196,7 +176,7 @@ void Tseccari::buildLayout()
 
     splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName("splitter");
-    splitter->addWidget(gridColumn);
+    splitter->addWidget(cxGrid1DBTableView1);
     splitter->addWidget(cariBilgileri);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
@@ -341,12 +321,9 @@ void Tseccari::showCustomers(DataTable table)
         ShowMessageDialog(QString::fromUtf8(e.what()), MsgDlgType::Error, mbOK, mbOK);
         return;
     }
-    cxGrid1DBTableView1->applyColumns();
-    footer->setText(QString::number(CARILER_->recordCount()));
-    if (CARILER_->recordCount() > 0)
-        cxGrid1DBTableView1->setCurrentIndex(model_->index(0, 0));
-    else
-        cxGrid1DBTableView1->setCurrentIndex(QModelIndex());
+    cxGrid1DBTableView1->bestFit();
+    if (cxGrid1DBTableView1->rowCount() > 0)
+        cxGrid1DBTableView1->focusRow(cxGrid1DBTableView1->dataSetRow(0));
     cxGrid1DBTableView1FocusedRecordChanged();
 }
 
@@ -372,10 +349,8 @@ void Tseccari::sevktusClick() { ListCustomersByState(7); }
 
 int Tseccari::focusedRow() const
 {
-    const QModelIndex current = cxGrid1DBTableView1->currentIndex();
-    if (!current.isValid() || current.row() >= CARILER_->recordCount())
-        return -1;
-    return current.row();
+    const int row = cxGrid1DBTableView1->focusedRow();
+    return row >= 0 && row < CARILER_->recordCount() && CARILER_->currentRow() == row ? row : -1;
 }
 
 QString Tseccari::focusedText(const char* field) const

@@ -14,9 +14,8 @@ class QToolButton;
 class QAction;
 class QMenu;
 class ClientDataSet;
-class CustomerGrid;
+class DataGrid;
 class DataTable;
-class DataSetModel;
 class TSonucBilgisi;
 class TServerMethods1Client;
 namespace dsclient {
@@ -96,7 +95,6 @@ private:
     dsclient::DSConnection& bag;
     TSonucBilgisi& bilgim;
     ClientDataSet* CARILER_ = nullptr;
-    DataSetModel* model_ = nullptr;
 
 public:
     // Controls, named as the rest of the program refers to them.
@@ -109,11 +107,10 @@ public:
     QToolButton* hazirlanditus = nullptr;
     QToolButton* sevktus = nullptr;
     QLineEdit* NEdit1 = nullptr;
-    CustomerGrid* cxGrid1DBTableView1 = nullptr;
+    DataGrid* cxGrid1DBTableView1 = nullptr;
     QSplitter* splitter = nullptr;
     QGroupBox* cariBilgileri = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QMenu* gridMenu = nullptr;
-    QLabel* footer = nullptr;
 };

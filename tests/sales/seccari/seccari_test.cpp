@@ -2,7 +2,7 @@
 #include "platform/dataset/clientdataset.h"
 #include "platform/dsclient/dsconnection.h"
 #include "platform/os/processend.h"
-#include "sales/customergrid.h"
+#include "platform/grid/datagrid.h"
 #include "sales/seccariu.h"
 #include "server/proxim.h"
 #include "support/referenceserver.h"
@@ -125,6 +125,10 @@ TEST_F(SeccariTest, BlankTextListsAllAndChoosingWritesOnlyTheCustomerFields)
 
     search("   ");
     EXPECT_EQ(codesOf(window->CARILER()), all);
+    DataGrid* grid = window->cxGrid1DBTableView1;
+    EXPECT_EQ(grid->footerText(grid->columnIndex("CARIKOD")), QString::number(all.size()));
+    EXPECT_FALSE(grid->isColumnShown(grid->columnIndex("CARINO")));
+    EXPECT_TRUE(grid->isColumnOffered(grid->columnIndex("CARINO")));
     EXPECT_EQ(window->NEdit1->selectedText(), "   ");
     // The first row is focused and fills the details.
     ASSERT_FALSE(window->cariBilgileri->isHidden());
