@@ -66,6 +66,7 @@ DataGrid::DataGrid(QWidget* parent)
     columnsModel_->setSourceModel(source_);
     rows_->setSourceModel(columnsModel_);
     grouping_->setSourceModel(rows_);
+    rows_->setRowComparator([this](int a, int b, int column) { return columnsModel_->compareRows(a, b, column); });
 
     view_ = new GridTableView(this, this);
     view_->setObjectName(QStringLiteral("gridView"));

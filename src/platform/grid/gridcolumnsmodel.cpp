@@ -3,6 +3,8 @@
 #include "platform/dataset/clientdataset.h"
 #include "platform/dataset/datasetmodel.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsNumeric(FieldClass c)
@@ -43,18 +45,50 @@ void GridColumnsModel::setSourceModel(QAbstractItemModel* source)
 
 ClientDataSet* GridColumnsModel::dataSet() const
 {
-    return source_ ? source_->dataSet() : nullptr;
+    return dataSet_;
 }
 
 void GridColumnsModel::resolveFields()
 {
     sourceColumns_.assign(columns_.size(), -1);
-    const ClientDataSet* ds = dataSet();
+    dataSet_ = source_ ? source_->dataSet() : nullptr;
+    rowCount_ = sourceModel() ? sourceModel()->rowCount() : 0;
+    const ClientDataSet* ds = dataSet_;
     if (!ds || !ds->isActive())
         return;
     for (size_t i = 0; i < columns_.size(); ++i)
         if (!columns_[i].field.isEmpty())
             sourceColumns_[i] = ds->fieldIndex(columns_[i].field);
+}
+
+int GridColumnsModel::compareRows(int left, int right, int column) const
+{
+    const ClientDataSet* ds = dataSet();
+    const int field = sourceColumn(column);
+    // A dataset refilled with its controls disabled may hold fewer rows than last shown.
+    if (!ds || field < 0 || std::max(left, right) >= ds->recordCount())
+        return 0;
+    const Column& values = ds->data().column(field);
+    const bool leftNull = values.isNull(left), rightNull = values.isNull(right);
+    if (leftNull || rightNull)
+        return int(rightNull) - int(leftNull);
+    switch (values.fieldClass()) {
+    case FieldClass::Float:
+    case FieldClass::Currency:
+    case FieldClass::BCD: {
+        const double a = values.doubleAt(left), b = values.doubleAt(right);
+        return a < b ? -1 : (b < a ? 1 : 0);
+    }
+    case FieldClass::String: {
+        const std::string_view a = values.textAt(left), b = values.textAt(right);
+        return QString::fromUtf8(a.data(), qsizetype(a.size()))
+            .localeAwareCompare(QString::fromUtf8(b.data(), qsizetype(b.size())));
+    }
+    default: {
+        const qint64 a = values.intAt(left), b = values.intAt(right);
+        return a < b ? -1 : (b < a ? 1 : 0);
+    }
+    }
 }
 
 int GridColumnsModel::sourceColumn(int column) const
@@ -76,7 +110,7 @@ QModelIndex GridColumnsModel::parent(const QModelIndex&) const
 
 int GridColumnsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || !sourceModel() ? 0 : sourceModel()->rowCount();
+    return parent.isValid() ? 0 : rowCount_;
 }
 
 int GridColumnsModel::columnCount(const QModelIndex& parent) const
@@ -119,7 +153,7 @@ QVariant GridColumnsModel::data(const QModelIndex& index, int role) const
     const QModelIndex source = mapToSource(index);
     if (!source.isValid()) {
         const ClientDataSet* ds = dataSet();
-        if (role == Qt::DisplayRole && spec.text && ds)
+        if (role == Qt::DisplayRole && spec.text && ds && index.row() < ds->recordCount())
             return spec.text(*ds, index.row());
         return {};
     }

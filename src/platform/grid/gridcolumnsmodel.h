@@ -22,6 +22,9 @@ public:
     // Field index in the dataset of a column, -1 when unbound.
     int sourceColumn(int column) const;
     ClientDataSet* dataSet() const;
+    // The order of two rows by a column's stored values, nulls first; 0 for a
+    // column without a field.
+    int compareRows(int left, int right, int column) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -40,5 +43,9 @@ private:
 
     ColumnTable columns_;
     std::vector<int> sourceColumns_;
+    // The dataset model changes its rows only by resets; sorting asks for indexes
+    // millions of times, so the row count and dataset are kept from the last one.
+    int rowCount_ = 0;
+    ClientDataSet* dataSet_ = nullptr;
     QPointer<DataSetModel> source_;
 };

@@ -1,5 +1,6 @@
 #include "platform/grid/griddelegate.h"
 
+#include "platform/dataset/clientdataset.h"
 #include "platform/grid/gridcolumnsmodel.h"
 #include "platform/grid/gridgrouping.h"
 
@@ -206,6 +207,10 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         cell.rect = option.rect;
         cell.selected = selected;
         cell.style = &style_;
+        if (!cell.dataSet || cell.row < 0 || cell.row >= cell.dataSet->recordCount()) {
+            paintBackground(painter, option, index);
+            return;
+        }
         painter->save();
         painter->setFont(style_.font());
         spec->paint(*painter, cell);

@@ -83,7 +83,10 @@ class Workbook {
 public:
     explicit Workbook(const QString& fileName) : fileName_(fileName)
     {
-        book_ = workbook_new(QFile::encodeName(fileName).constData());
+        // Rows are written in order, so the sheet streams to disk instead of piling up.
+        lxw_workbook_options options = {};
+        options.constant_memory = LXW_TRUE;
+        book_ = workbook_new_opt(QFile::encodeName(fileName).constData(), &options);
         if (!book_)
             throw GridExportError(QStringLiteral("Dosya oluşturulamadı: %1").arg(fileName));
         sheet_ = workbook_add_worksheet(book_, nullptr);

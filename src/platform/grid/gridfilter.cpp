@@ -45,24 +45,36 @@ QStringList GridFilter::distinctValues(int column) const
     return texts;
 }
 
+// A filter change replaces the rows as a whole: one reset instead of a removal
+// signal for every gap between the rows that stay.
 void GridFilter::setColumnFilter(int column, const QString& value)
 {
+    beginResetModel();
     filters_.insert(column, value);
-    invalidateRowsFilter();
+    endResetModel();
 }
 
 void GridFilter::clearColumnFilter(int column)
 {
-    if (filters_.remove(column))
-        invalidateRowsFilter();
+    if (!filters_.contains(column))
+        return;
+    beginResetModel();
+    filters_.remove(column);
+    endResetModel();
 }
 
 void GridFilter::clearFilters()
 {
     if (filters_.isEmpty())
         return;
+    beginResetModel();
     filters_.clear();
-    invalidateRowsFilter();
+    endResetModel();
+}
+
+void GridFilter::setRowComparator(RowComparator comparator)
+{
+    comparator_ = std::move(comparator);
 }
 
 bool GridFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
@@ -76,5 +88,7 @@ bool GridFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent
 
 bool GridFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
+    if (comparator_)
+        return comparator_(left.row(), right.row(), left.column()) < 0;
     return compareValues(left.data(sortRole()), right.data(sortRole())) < 0;
 }

@@ -4,6 +4,8 @@
 #include <QSortFilterProxyModel>
 #include <QStringList>
 
+#include <functional>
+
 // The rows a grid shows: narrowed by the header filters (one chosen display text
 // per column, all of them must match) and sorted by raw value, nulls first.
 class GridFilter : public QSortFilterProxyModel {
@@ -20,6 +22,11 @@ public:
     bool hasFilter(int column) const { return filters_.contains(column); }
     QMap<int, QString> filters() const { return filters_; }
 
+    // Orders two source rows by a column straight from the data (negative, 0 or
+    // positive), in place of reading both values through the model.
+    using RowComparator = std::function<int(int leftRow, int rightRow, int column)>;
+    void setRowComparator(RowComparator comparator);
+
     // The order of two raw values (invalid = null): negative, 0 or positive.
     static int compareValues(const QVariant& left, const QVariant& right);
 
@@ -29,4 +36,5 @@ protected:
 
 private:
     QMap<int, QString> filters_;
+    RowComparator comparator_;
 };
