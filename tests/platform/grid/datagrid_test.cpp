@@ -94,9 +94,14 @@ TEST_F(GridTest, RowsKeepTheTableSortThroughReloadsAndSortingCanBeOff)
 
 TEST_F(GridTest, TypingSearchesTheRowsAndReadOnly)
 {
+    // Typed letters add up to one search text while they come within the input
+    // interval; a long interval keeps a slow machine from splitting the text.
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(600000);
     grid->view()->setFocus();
     grid->focusRow(1); // B-200, focused on the first shown column
     QTest::keyClicks(grid->view(), "B-3");
+    QApplication::setKeyboardInputInterval(interval);
     EXPECT_EQ(grid->focusedRow(), 2);
     EXPECT_EQ(dataSet->currentRow(), 2); // the dataset follows the focused row
     EXPECT_EQ(grid->view()->editTriggers(), QAbstractItemView::NoEditTriggers);
