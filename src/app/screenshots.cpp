@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "login/girisformu.h"
 #include "platform/os/processend.h"
+#include "platform/grid/datagrid.h"
 #include "sales/seccariu.h"
 
 #include <QAbstractItemView>
@@ -112,9 +113,8 @@ void ChooseFirstCustomer()
         timer->stop();
         timer->deleteLater();
         window->sBitBtn2Click(); // lists every customer
-        auto* grid = window->findChild<QAbstractItemView*>(QStringLiteral("cxGrid1DBTableView1"));
-        if (grid && grid->model() && grid->model()->rowCount() > 0)
-            grid->setCurrentIndex(grid->model()->index(0, 1));
+        if (window->cxGrid1DBTableView1->rowCount() > 0)
+            window->cxGrid1DBTableView1->focusRow(window->cxGrid1DBTableView1->dataSetRow(0));
         window->Button1Click();
     });
     timer->start();

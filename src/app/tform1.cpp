@@ -181,6 +181,7 @@ QWidget* TForm1::BuildSearchBar()
     musteritus = new QPushButton(QStringLiteral("Başka Cari Seç"), bar);
     musteritus->setObjectName(QStringLiteral("musteritus"));
     musteritus->hide();
+    connect(musteritus, &QPushButton::clicked, this, &TForm1::musteritusClick);
     row->addWidget(musteritus);
     return bar;
 }

@@ -59,6 +59,9 @@ public:
     void AnaBilgiAl();
     // Queues a reload of the home content for the main thread and returns at once.
     void GeriBildirimAlQue();
+    // "Başka Cari Seç" (changecustomer.cpp): a salesperson picks another customer.
+    void musteritusClick();
+    void ChangeCustomer();
 
     // State of the window.
     // The one configured connection to the application server.

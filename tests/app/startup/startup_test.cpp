@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 #include "login/girisformu.h"
+#include "platform/grid/datagrid.h"
 #include "platform/dsclient/callbackchannel.h"
 #include "platform/dsclient/dsconnection.h"
 #include "sales/seccariu.h"
@@ -62,10 +63,9 @@ protected:
     {
         window.NEdit1->clear();
         QTest::keyClick(window.NEdit1, Qt::Key_Return);
-        auto* grid = window.findChild<QTableView*>(QStringLiteral("cxGrid1DBTableView1"));
-        ASSERT_NE(grid, nullptr);
-        ASSERT_TRUE(grid->model() && grid->model()->rowCount() > 0);
-        grid->setCurrentIndex(grid->model()->index(0, 1));
+        DataGrid* grid = window.cxGrid1DBTableView1;
+        ASSERT_GT(grid->rowCount(), 0);
+        grid->focusRow(grid->dataSetRow(0));
         window.Button1Click();
     }
 
@@ -171,6 +171,36 @@ TEST_F(StartupTest, SalespersonsChoiceChangesOnlyTheCustomerFields)
 
     ASSERT_TRUE(waitForHomeContent());
     EXPECT_EQ(form->cariadilbl->text(), after.CariAdi());
+}
+
+TEST_F(StartupTest, AnotherCustomerFromTheMainWindowRefreshesTheHeader)
+{
+    start(QStringLiteral("SATICI"), &StartupTest::chooseFirstCustomer);
+    ASSERT_TRUE(waitForHomeContent());
+    const TSonucBilgisi first = *form->sbilgi;
+    form->sPageControl1->setCurrentIndex(2);
+
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* window = qobject_cast<Tseccari*>(modal);
+        ASSERT_NE(window, nullptr);
+        window->NEdit1->clear();
+        QTest::keyClick(window->NEdit1, Qt::Key_Return);
+        DataGrid* grid = window->cxGrid1DBTableView1;
+        ASSERT_GT(grid->rowCount(), 1);
+        grid->focusRow(grid->dataSetRow(1));
+        window->Button1Click();
+    });
+    QTest::mouseClick(form->musteritus, Qt::LeftButton);
+
+    const TSonucBilgisi& now = *form->sbilgi;
+    EXPECT_NE(now.CARINO(), first.CARINO());
+    TSonucBilgisi expected = first;
+    expected.setCARINO(now.CARINO());
+    expected.setcarikod(now.carikod());
+    expected.setCariAdi(now.CariAdi());
+    EXPECT_TRUE(now == expected);
+    EXPECT_EQ(form->cariadilbl->text(), now.CariAdi());
+    EXPECT_EQ(form->sPageControl1->currentIndex(), 0);
 }
 
 TEST_F(StartupTest, EveryCancelledStartEndsTheProcessWithoutTheMainWindow)
