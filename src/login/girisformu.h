@@ -27,9 +27,6 @@ class DSConnection;
 class Tgirisform : public QDialog {
     Q_OBJECT
 public:
-    // The version number of this program; another one on the server means an update.
-    static constexpr int kProgramVersion = 1;
-
     Tgirisform(dsclient::DSConnection& bagim, TSonucBilgisi& Bilgim, QWidget* parent = nullptr);
     ~Tgirisform() override;
 

@@ -45,8 +45,6 @@ public:
     QLabel* bilgi = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
 
-    // The version number of this program, shown beside the server's.
-    static constexpr int kProgramVersion = 1;
     // The download's time-outs.
     static constexpr int kConnectTimeoutMs = 60000;
     // A response that sends nothing for this long counts as timed out.

@@ -40,6 +40,10 @@ struct DeploymentValues {
     QString setupDownloadUrl() const { return makerWebServer + QStringLiteral("exe/VelkoraSetup.exe"); }
 };
 
+// The version number of this program; another one reported by the server means
+// that a new set-up program is downloaded.
+inline constexpr int kProgramVersion = 1;
+
 // The values in use (mutable: start-up options and tests change them).
 DeploymentValues& Deployment();
 
