@@ -90,6 +90,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     // The start-up sequence (FormCreate) configures and fills these.
     bagc = std::make_unique<dsclient::DSConnection>();
     sbilgi = std::make_unique<TSonucBilgisi>();
+
+    stockListTab->attach({araedit, SpeedButton1, SpeedButton2, gifstokara, sPageControl1, this,
+                          [this] { return bagc.get(); }, [this] { return sbilgi.get(); }});
 }
 
 TForm1::~TForm1() = default;

@@ -2,6 +2,7 @@
 
 #include "app/tform1.h"
 #include "catalogue/campaignproductstab.h"
+#include "catalogue/stocklisttab.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -71,4 +72,6 @@ void ApplyUserTypeRules(TForm1& form, int musteriTipi)
     const int campaignTab = form.sPageControl1->indexOf(form.campaignProductsTab->page());
     if (campaignTab >= 0)
         form.sPageControl1->setTabVisible(campaignTab, rules.campaignTabVisible);
+    for (const ColumnRule& rule : ColumnRulesFor(RuledGrid::StockList, musteriTipi))
+        form.stockListTab->applyColumnRule(rule.field, rule.shown, rule.offered);
 }
