@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "catalogue/stocklisttab.h"
 
 #include "sales/seccariu.h"
 #include "server/baglantiu.h"
@@ -24,7 +25,5 @@ void TForm1::ChangeCustomer()
         window.exec();
     }
     AnaBilgiAl();
-    sPageControl1->setCurrentIndex(0);
-    araedit->selectAll();
-    araedit->setFocus();
+    stockListTab->CustomerChanged();
 }

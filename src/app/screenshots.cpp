@@ -1,6 +1,7 @@
 #include "app/screenshots.h"
 
 #include "app/tform1.h"
+#include "catalogue/stocklisttab.h"
 #include "login/girisformu.h"
 #include "platform/os/processend.h"
 #include "platform/grid/datagrid.h"
@@ -9,11 +10,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 #include <QWindow>
 
@@ -120,6 +123,28 @@ void ChooseFirstCustomer()
     timer->start();
 }
 
+// A stock search with its results, written as DIR/stocksearch.png.
+void ShootStockSearch(QPointer<TForm1> window, const Options& options, bool savedSoFar)
+{
+    auto finish = [options](bool saved) {
+        if (options.quitAfter)
+            QCoreApplication::exit(saved ? 0 : 1);
+    };
+    if (!window) {
+        finish(false);
+        return;
+    }
+    auto* once = new QObject(window);
+    QObject::connect(window->stockListTab, &StockListTab::searchFinished, once, [=] {
+        once->deleteLater();
+        WhenSettled([window]() -> QWidget* { return window.data(); }, [=](QWidget* shown) {
+            finish(savedSoFar && shown && Save(shown, options.dir, QStringLiteral("stocksearch.png")));
+        });
+    });
+    window->araedit->setText(QStringLiteral("FREN"));
+    window->SpeedButton2->click();
+}
+
 } // namespace
 
 void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments)
@@ -139,10 +164,9 @@ void ScheduleScreenshots(TForm1* mainWindow, const QStringList& arguments)
 
     QPointer<TForm1> window(mainWindow);
     QObject::connect(mainWindow, &TForm1::homeContentLoaded, mainWindow, [window, options] {
-        WhenSettled([window]() -> QWidget* { return window.data(); }, [options](QWidget* shown) {
+        WhenSettled([window]() -> QWidget* { return window.data(); }, [window, options](QWidget* shown) {
             const bool saved = shown && Save(shown, options.dir, QStringLiteral("main.png"));
-            if (options.quitAfter)
-                QCoreApplication::exit(saved ? 0 : 1);
+            ShootStockSearch(window, options, saved);
         });
     });
 }

@@ -8,7 +8,8 @@ class TForm1;
 //   --screenshot-dir DIR       write DIR/login.png of the login window, press
 //                              "Giriş", then write DIR/main.png of the main
 //                              window once its home content has loaded and it
-//                              is laid out
+//                              is laid out, then search the stock for "FREN"
+//                              and write DIR/stocksearch.png with the results
 //   --quit-after-screenshots   then end the program with exit code 0
 // A message box during the login is written as DIR/message.png, its text
 // printed, and the program ends with 1. A salesperson acts for the first

@@ -261,6 +261,20 @@ void StockListTab::SpeedButton1Click()
     araedit->setFocus();
 }
 
+void StockListTab::CustomerChanged()
+{
+    // A running search owns the dataset until its continuation.
+    if (!isSearching()) {
+        stok->emptyDataSet();
+        SetCaption(QStringLiteral("0=%1").arg(kTabName));
+    }
+    ActivateStockTab();
+    if (QLineEdit* araedit = m_controls.araedit) {
+        araedit->selectAll();
+        araedit->setFocus();
+    }
+}
+
 void StockListTab::StartSearch()
 {
     ActivateStockTab();

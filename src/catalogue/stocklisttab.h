@@ -73,6 +73,10 @@ public:
 
     bool isSearching() const;
 
+    // Another customer was chosen: the list of the previous one goes, the
+    // caption reads "0=Stok Listesi" and the search box takes the focus.
+    void CustomerChanged();
+
     // Row actions; their windows come with the add-to-basket and all-orders work.
     void cxGrid1DBTableView1DblClick();
     void S2Click();
