@@ -89,4 +89,18 @@ TEST_F(StockSearchReferenceTest, ClearEmptiesListAndBox)
     EXPECT_EQ(window->sPageControl1->currentWidget(), tab->page());
 }
 
+TEST_F(StockSearchReferenceTest, AnotherCustomerStartsFromAnEmptyList)
+{
+    search(QStringLiteral("fren"));
+    ASSERT_GT(tab->dataSet()->recordCount(), 0);
+    window->sPageControl1->setCurrentIndex(1);
+
+    tab->CustomerChanged();
+
+    EXPECT_EQ(tab->dataSet()->recordCount(), 0);
+    EXPECT_EQ(caption(), QStringLiteral("0=Stok Listesi"));
+    EXPECT_EQ(window->sPageControl1->currentWidget(), tab->page());
+    EXPECT_EQ(araedit->selectedText(), QStringLiteral("FREN"));
+}
+
 } // namespace
