@@ -2,7 +2,7 @@
 // socket to a loaded dataset through the client's own connection and proxy,
 // against the plain transfer of the same bytes plus simdjson's raw parse and
 // walk. Both run in the same iterations; the counters report the ratio.
-#include "stocktable.h"
+#include "stockpacketserver.h"
 
 #include "platform/dataset/clientdataset.h"
 #include "platform/dsclient/dsconnection.h"
@@ -21,73 +21,10 @@ namespace {
 
 constexpr int kRows = 100000;
 
-// An in-process server that answers every StokAraGetir with the same packet.
-class PacketServer {
-public:
-    PacketServer()
-    {
-        std::string table = dsclient::encodeTable(makeStockTable(kRows));
-        answer_ = "{\"result\":[" + table + "]}";
-        server_.Post("/datasnap/rest/TServerMethods1/StokAraGetir",
-                     [this](const httplib::Request&, httplib::Response& res) {
-                         res.set_content(answer_, "application/json");
-                     });
-        server_.Post("/datasnap/rest/TServerMethods1/EchoString",
-                     [](const httplib::Request& req, httplib::Response& res) {
-                         res.set_content("{\"result\":[\"ping\"]}", "application/json");
-                     });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running())
-            std::this_thread::yield();
-    }
-    ~PacketServer()
-    {
-        server_.stop();
-        thread_.join();
-    }
-    int port() const { return port_; }
-    std::size_t answerSize() const { return answer_.size(); }
-
-private:
-    std::string answer_;
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
-};
-
-size_t collect(char* data, size_t size, size_t count, void* target)
-{
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
-// The least any client must do: receive the bytes, parse them, visit every value.
-size_t plainTransferAndParse(CURL* curl, simdjson::dom::parser& parser, std::string& body)
-{
-    body.clear();
-    curl_easy_perform(curl);
-    simdjson::dom::element root = parser.parse(body);
-    size_t touched = 0;
-    for (simdjson::dom::element table : root["result"].get_array()) {
-        for (auto field : table.get_object()) {
-            for (simdjson::dom::element v : field.value.get_array()) {
-                switch (v.type()) {
-                case simdjson::dom::element_type::INT64: touched += size_t(int64_t(v)); break;
-                case simdjson::dom::element_type::DOUBLE: touched += size_t(double(v)); break;
-                case simdjson::dom::element_type::STRING: touched += std::string_view(v).size(); break;
-                default: ++touched; break;
-                }
-            }
-        }
-    }
-    return touched;
-}
-
 void BM_StockSearchAgainstPlainTransfer(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
-    PacketServer server;
+    StockPacketServer server(kRows);
 
     dsclient::DSConnection connection;
     connection.setHostName("127.0.0.1");
@@ -101,7 +38,7 @@ void BM_StockSearchAgainstPlainTransfer(benchmark::State& state)
     std::string body;
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, "{\"_parameters\":[\"ABC\",null]}");
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, collect);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, CollectBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
     simdjson::dom::parser parser;
 
@@ -113,7 +50,7 @@ void BM_StockSearchAgainstPlainTransfer(benchmark::State& state)
             stok.setData(proxy.StokAraGetir(QStringLiteral("ABC"), nullptr));
         }
         const auto t1 = Clock::now();
-        benchmark::DoNotOptimize(plainTransferAndParse(curl, parser, body));
+        benchmark::DoNotOptimize(PlainTransferAndParse(curl, parser, body));
         const auto t2 = Clock::now();
         client += std::chrono::duration<double>(t1 - t0).count();
         plain += std::chrono::duration<double>(t2 - t1).count();

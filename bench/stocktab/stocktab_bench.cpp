@@ -3,7 +3,7 @@
 // transfer of the same answer plus simdjson's raw parse and walk, in the same
 // iterations. A timer on the main thread meanwhile measures the longest gap
 // between its ticks: the longest time the window could not react.
-#include "stocktable.h"
+#include "stockpacketserver.h"
 
 #include "app/tform1.h"
 #include "catalogue/stocklisttab.h"
@@ -30,68 +30,6 @@
 namespace {
 
 constexpr int kRows = 50000;
-
-// Answers every StokAraGetir with the same packet; EchoString lets connections open.
-class PacketServer {
-public:
-    PacketServer()
-    {
-        answer_ = "{\"result\":[" + dsclient::encodeTable(makeStockTable(kRows)) + "]}";
-        server_.Post("/datasnap/rest/TServerMethods1/StokAraGetir",
-                     [this](const httplib::Request&, httplib::Response& res) {
-                         res.set_content(answer_, "application/json");
-                     });
-        server_.Post("/datasnap/rest/TServerMethods1/EchoString",
-                     [](const httplib::Request&, httplib::Response& res) {
-                         res.set_content("{\"result\":[\"ping\"]}", "application/json");
-                     });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running())
-            std::this_thread::yield();
-    }
-    ~PacketServer()
-    {
-        server_.stop();
-        thread_.join();
-    }
-    int port() const { return port_; }
-    std::size_t answerSize() const { return answer_.size(); }
-
-private:
-    std::string answer_;
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
-};
-
-size_t collect(char* data, size_t size, size_t count, void* target)
-{
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
-// The least any client must do: receive the bytes, parse them, visit every value.
-size_t plainTransferAndParse(CURL* curl, simdjson::dom::parser& parser, std::string& body)
-{
-    body.clear();
-    curl_easy_perform(curl);
-    simdjson::dom::element root = parser.parse(body);
-    size_t touched = 0;
-    for (simdjson::dom::element table : root["result"].get_array()) {
-        for (auto field : table.get_object()) {
-            for (simdjson::dom::element v : field.value.get_array()) {
-                switch (v.type()) {
-                case simdjson::dom::element_type::INT64: touched += size_t(int64_t(v)); break;
-                case simdjson::dom::element_type::DOUBLE: touched += size_t(double(v)); break;
-                case simdjson::dom::element_type::STRING: touched += std::string_view(v).size(); break;
-                default: ++touched; break;
-                }
-            }
-        }
-    }
-    return touched;
-}
 
 // The longest gap between ticks of a 1 ms timer on the main thread.
 class StallProbe {
@@ -125,7 +63,7 @@ private:
 void BM_StockTabSearchAgainstPlainTransfer(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
-    PacketServer server;
+    StockPacketServer server(kRows);
 
     TForm1 window;
     window.bagc->setHostName(QStringLiteral("127.0.0.1"));
@@ -141,7 +79,7 @@ void BM_StockTabSearchAgainstPlainTransfer(benchmark::State& state)
     std::string body;
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, "{\"_parameters\":[\"FREN\",null]}");
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, collect);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, CollectBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
     simdjson::dom::parser parser;
 
@@ -168,7 +106,7 @@ void BM_StockTabSearchAgainstPlainTransfer(benchmark::State& state)
         QObject::disconnect(done);
         stall = std::max(stall, probe.longestMs());
 
-        benchmark::DoNotOptimize(plainTransferAndParse(curl, parser, body));
+        benchmark::DoNotOptimize(PlainTransferAndParse(curl, parser, body));
         const auto t2 = Clock::now();
         client += std::chrono::duration<double>(t1 - t0).count();
         plain += std::chrono::duration<double>(t2 - t1).count();
